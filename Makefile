@@ -1,0 +1,33 @@
+# Two entry points: `make run` builds and starts the viewer, `make test` builds
+# and runs every test headless. Both install missing Debian packages first.
+BUILD ?= build
+FUZZ_BUILD ?= build-fuzz
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo $(if $(CI),-DTCM_WERROR=ON)
+
+.PHONY: deps configure build run test fuzz-smoke clean
+
+deps:
+	@bash scripts/install-deps.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	./$(BUILD)/tcm-viewer
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	@$(MAKE) --no-print-directory fuzz-smoke
+
+# The readers of stored bytes under libFuzzer, briefly (a separate clang build).
+fuzz-smoke: deps
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DTCM_FUZZ=ON >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	cd $(FUZZ_BUILD) && ctest --output-on-failure
+
+clean:
+	rm -rf $(BUILD) $(FUZZ_BUILD)

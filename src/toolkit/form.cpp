@@ -1,0 +1,323 @@
+#include "form.h"
+
+#include "application.h"
+#include "display_scaling.h"
+#include "exceptions.h"
+#include "form_loader.h"
+#include "property_values.h"
+#include "resources.h"
+#include "stream/stream_error.h"
+#include "stream/stream_reader.h"
+
+#include <QCloseEvent>
+#include <QFocusEvent>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <algorithm>
+#include <array>
+
+namespace tcm::toolkit {
+
+TForm::TForm()
+{
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setAutoFillBackground(true);
+    setColor(clBtnFace);
+}
+
+TForm::~TForm() = default;
+
+std::string_view TForm::className() const
+{
+    std::string_view name = metaObject()->className();
+    if (const auto colons = name.rfind("::"); colons != std::string_view::npos)
+        name.remove_prefix(colons + 2);
+    return name;
+}
+
+void TForm::loadDescription()
+{
+    const std::string name(className());
+    const auto bytes = findResource(RT_RCDATA, name);
+    if (!bytes)
+        throw EResNotFound("Resource " + name + " not found");
+
+    stream::ObjectRecord root;
+    try {
+        root = stream::readComponentStream(*bytes);
+    } catch (const stream::StreamError& e) {
+        throw EReadError(e.what());
+    }
+    loading_ = true;
+    try {
+        FormLoader(*this).load(root);
+    } catch (...) {
+        loading_ = false;
+        throw;
+    }
+    finishLoading();
+}
+
+void TForm::finishLoading()
+{
+    applyFont();
+    scaleForDisplay();
+    restackChildren(*this);
+    for (TControl* c : childControls(*this))
+        restackChildren(c->widget());
+    buildTabOrder();
+    loading_ = false;
+    for (TControl* c : childControls(*this))
+        if (auto* container = dynamic_cast<TContainer*>(&c->widget()))
+            container->realign();
+    realign();
+}
+
+void TForm::setRestoredBounds(Bounds b)
+{
+    restoredBounds_ = b;
+    if (!isVisible()) {
+        move(b.left, b.top);
+        resize(std::max(1, b.width), std::max(1, b.height));
+    }
+}
+
+void TForm::setColor(TColor c)
+{
+    color_ = c;
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, c.resolve(QGuiApplication::palette()));
+    setPalette(pal);
+}
+
+void TForm::applyFont()
+{
+    setFont(toQFont(font_));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Text, font_.color.resolve(QGuiApplication::palette()));
+    pal.setColor(QPalette::WindowText, font_.color.resolve(QGuiApplication::palette()));
+    setPalette(pal);
+}
+
+void TForm::scaleForDisplay()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const int ppi = screen ? qRound(screen->logicalDotsPerInch()) : pixelsPerInch_;
+    if (ppi != pixelsPerInch_ && pixelsPerInch_ > 0) {
+        font_.height = scaleFontHeight(font_.height, ppi, pixelsPerInch_);
+        applyFont();
+    }
+    const int measured = QFontMetrics(font()).height();
+    if (measured == textHeight_ || textHeight_ <= 0)
+        return;
+    // Parents before children, so each child is scaled inside its scaled parent.
+    std::vector<TControl*> pending = childControls(*this);
+    for (std::size_t i = 0; i < pending.size(); ++i) {
+        pending[i]->scaleLayout(measured, textHeight_);
+        for (TControl* child : childControls(pending[i]->widget()))
+            pending.push_back(child);
+    }
+    textHeight_ = measured;
+}
+
+void TForm::buildTabOrder()
+{
+    // Each windowed control, then its own children, siblings by TabOrder.
+    std::vector<QWidget*> sequence;
+    auto visit = [&sequence](auto& self, const QWidget& parent) -> void {
+        std::vector<TControl*> windowed;
+        for (TControl* c : childControls(parent))
+            if (c->kind() == TControl::Kind::Windowed)
+                windowed.push_back(c);
+        std::ranges::stable_sort(windowed, {}, &TControl::tabOrder);
+        for (TControl* c : windowed) {
+            sequence.push_back(&c->widget());
+            self(self, c->widget());
+        }
+    };
+    visit(visit, *this);
+    for (std::size_t i = 1; i < sequence.size(); ++i)
+        QWidget::setTabOrder(sequence[i - 1], sequence[i]);
+}
+
+void TForm::realign()
+{
+    if (loading_ || aligning_)
+        return;
+    aligning_ = true;
+    std::vector<RangeChild> children;
+    for (TControl* c : childControls(*this))
+        children.push_back({c->align(), c->anchors(), c->Visible(), c->bounds()});
+    const int horizontalRange = scrollRange(Axis::Horizontal, children, 0, 0);
+    const int verticalRange = scrollRange(Axis::Vertical, children, 0, 0);
+    alignChildren(*this, {0, 0, std::max(horizontalRange, width()), std::max(height(), verticalRange)});
+    aligning_ = false;
+}
+
+void TForm::focusLeaving(QWidget& leaving)
+{
+    QWidget* focused = focusWidget();
+    if (focused && (focused == &leaving || leaving.isAncestorOf(focused)))
+        setFocus(Qt::OtherFocusReason);
+}
+
+QWidget* TForm::activeControl() const
+{
+    QWidget* focused = focusWidget();
+    return focused == this ? nullptr : focused;
+}
+
+void TForm::focusFirstTabStop()
+{
+    focusNextPrevChild(true);
+}
+
+void TForm::showInState()
+{
+    switch (windowState_) {
+    case WindowState::Maximized:
+        showMaximized();
+        break;
+    case WindowState::Minimized:
+        showMinimized();
+        break;
+    case WindowState::Normal:
+        showNormal();
+        break;
+    }
+}
+
+void TForm::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    realign();
+}
+
+void TForm::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    // The window itself holds the focus only after a hidden control gave it
+    // up; its next activation hands it to the first control that takes it.
+    if (event->reason() == Qt::ActiveWindowFocusReason && QWidget::focusWidget() == this)
+        focusFirstTabStop();
+}
+
+void TForm::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!focusWidget())
+        focusFirstTabStop();
+}
+
+void TForm::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    if (Application && Application->MainForm() == this)
+        Application->Terminate();
+}
+
+void TForm::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || windowHandle() == nullptr)
+        return;
+    const Qt::WindowStates state = QWidget::windowState();
+    if (state & Qt::WindowMinimized)
+        windowState_ = WindowState::Minimized;
+    else if (state & Qt::WindowMaximized)
+        windowState_ = WindowState::Maximized;
+    else
+        windowState_ = WindowState::Normal;
+}
+
+namespace {
+
+TForm& form(QObject& o)
+{
+    return static_cast<TForm&>(o);
+}
+
+void setBound(QObject& o, const stream::Value& v, int Bounds::*field)
+{
+    Bounds b = form(o).restoredBounds();
+    b.*field = asInteger(v);
+    form(o).setRestoredBounds(b);
+}
+
+constexpr std::array<std::pair<std::string_view, WindowState>, 3> windowStateNames{{
+    {"wsNormal", WindowState::Normal},
+    {"wsMinimized", WindowState::Minimized},
+    {"wsMaximized", WindowState::Maximized},
+}};
+
+TColor colourValue(const stream::Value& v)
+{
+    if (v.isInteger())
+        return TColor::rgb(static_cast<std::uint32_t>(v.integer));
+    if (auto c = TColor::fromName(asIdent(v)))
+        return *c;
+    throwInvalidValue();
+}
+
+void setFontStyle(QObject& o, const stream::Value& v, LoadContext&)
+{
+    if (v.tag != stream::ValueTag::Set)
+        throwInvalidValue();
+    TFont& f = form(o).storedFont();
+    f.bold = f.italic = f.underline = f.strikeOut = false;
+    for (std::string_view n : v.names) {
+        if (n == "fsBold")
+            f.bold = true;
+        else if (n == "fsItalic")
+            f.italic = true;
+        else if (n == "fsUnderline")
+            f.underline = true;
+        else if (n == "fsStrikeOut")
+            f.strikeOut = true;
+        else
+            throwInvalidValue();
+    }
+}
+
+constexpr std::array<PropertyInfo, 15> formProperties{{
+    {"Left", [](QObject& o, const stream::Value& v, LoadContext&) { setBound(o, v, &Bounds::left); }},
+    {"Top", [](QObject& o, const stream::Value& v, LoadContext&) { setBound(o, v, &Bounds::top); }},
+    {"Width", [](QObject& o, const stream::Value& v, LoadContext&) { setBound(o, v, &Bounds::width); }},
+    {"Height", [](QObject& o, const stream::Value& v, LoadContext&) { setBound(o, v, &Bounds::height); }},
+    {"Caption", [](QObject& o, const stream::Value& v, LoadContext&) { form(o).setWindowTitle(asText(v)); }},
+    {"Color", [](QObject& o, const stream::Value& v, LoadContext&) { form(o).setColor(colourValue(v)); }},
+    {"Font.Charset",
+     [](QObject& o, const stream::Value& v, LoadContext&) { form(o).storedFont().charset = asIdent(v); }},
+    {"Font.Color",
+     [](QObject& o, const stream::Value& v, LoadContext&) { form(o).storedFont().color = colourValue(v); }},
+    {"Font.Height",
+     [](QObject& o, const stream::Value& v, LoadContext&) { form(o).storedFont().height = asInteger(v); }},
+    {"Font.Name",
+     [](QObject& o, const stream::Value& v, LoadContext&) {
+         form(o).storedFont().name = asText(v).toStdString();
+     }},
+    {"Font.Style", setFontStyle},
+    {"OldCreateOrder",
+     [](QObject& o, const stream::Value& v, LoadContext&) { form(o).setOldCreateOrder(asBoolean(v)); }},
+    {"WindowState",
+     [](QObject& o, const stream::Value& v, LoadContext&) {
+         form(o).setWindowState(asEnum<WindowState>(v, windowStateNames));
+     }},
+    {"PixelsPerInch",
+     [](QObject& o, const stream::Value& v, LoadContext&) { form(o).setPixelsPerInch(asInteger(v)); }},
+    {"TextHeight",
+     [](QObject& o, const stream::Value& v, LoadContext&) { form(o).setTextHeight(asInteger(v)); }},
+}};
+
+const ClassInfo formClass{"TForm", nullptr, nullptr, formProperties};
+
+}  // namespace
+
+const ClassInfo& TForm::classInfo()
+{
+    return formClass;
+}
+
+}  // namespace tcm::toolkit

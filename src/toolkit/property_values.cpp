@@ -1,0 +1,59 @@
+#include "property_values.h"
+
+#include "exceptions.h"
+
+namespace tcm::toolkit {
+
+using stream::ValueTag;
+
+void throwInvalidValue()
+{
+    throw EReadError("Invalid property value");
+}
+
+std::int32_t asInteger(const stream::Value& v)
+{
+    if (!v.isInteger())
+        throwInvalidValue();
+    return v.integer;
+}
+
+bool asBoolean(const stream::Value& v)
+{
+    if (!v.isBoolean())
+        throwInvalidValue();
+    return v.tag == ValueTag::True;
+}
+
+std::string_view asIdent(const stream::Value& v)
+{
+    if (v.tag != ValueTag::Ident)
+        throwInvalidValue();
+    return v.text();
+}
+
+QString asText(const stream::Value& v)
+{
+    switch (v.tag) {
+    case ValueTag::String:
+    case ValueTag::LString: {
+        const std::string_view s = v.text();
+        return QString::fromLocal8Bit(s.data(), static_cast<qsizetype>(s.size()));
+    }
+    case ValueTag::Utf8String: {
+        const std::string_view s = v.text();
+        return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+    }
+    case ValueTag::WString: {
+        QString text;
+        text.reserve(static_cast<qsizetype>(v.wideCount()));
+        for (std::size_t i = 0; i < v.wideCount(); ++i)
+            text.append(QChar(v.wideAt(i)));
+        return text;
+    }
+    default:
+        throwInvalidValue();
+    }
+}
+
+}  // namespace tcm::toolkit

@@ -1,0 +1,51 @@
+#include "toolkit/bevel.h"
+
+#include <gtest/gtest.h>
+
+namespace tcm::toolkit {
+namespace {
+
+using R = ColourRole;
+
+TEST(PanelFrame, LoweredOuterThenRaisedInnerRing)
+{
+    const PanelFrame f = panelFrame(201, 1752, BevelCut::Lowered, BevelCut::Raised, 1, 0);
+    ASSERT_EQ(f.rings.size(), 2u);
+    EXPECT_EQ(f.rings[0].outline, (Bounds{0, 0, 201, 1752}));
+    EXPECT_EQ(f.rings[0].topLeft, R::BtnShadow);
+    EXPECT_EQ(f.rings[0].bottomRight, R::BtnHighlight);
+    EXPECT_EQ(f.rings[1].outline, (Bounds{1, 1, 199, 1750}));
+    EXPECT_EQ(f.rings[1].topLeft, R::BtnHighlight);
+    EXPECT_EQ(f.rings[1].bottomRight, R::BtnShadow);
+    EXPECT_EQ(f.face, (Bounds{2, 2, 197, 1748}));
+}
+
+TEST(PanelFrame, DefaultBevelIsOneRaisedRing)
+{
+    const PanelFrame f = panelFrame(1173, 1338, BevelCut::Raised, BevelCut::None, 1, 0);
+    ASSERT_EQ(f.rings.size(), 1u);
+    EXPECT_EQ(f.rings[0].topLeft, R::BtnHighlight);
+    EXPECT_EQ(f.face, (Bounds{1, 1, 1171, 1336}));
+}
+
+TEST(PanelFrame, WideBevelsAndBorderNest)
+{
+    const PanelFrame f = panelFrame(40, 30, BevelCut::Raised, BevelCut::Lowered, 2, 3);
+    ASSERT_EQ(f.rings.size(), 4u);
+    EXPECT_EQ(f.rings[1].outline, (Bounds{1, 1, 38, 28}));
+    EXPECT_EQ(f.rings[2].outline, (Bounds{5, 5, 30, 20}));  // inside the 3-pixel border
+    EXPECT_EQ(f.rings[2].topLeft, R::BtnShadow);
+    EXPECT_EQ(f.face, (Bounds{7, 7, 26, 16}));
+    // A panel too small for its rings draws what fits and no more.
+    EXPECT_EQ(panelFrame(1, 1, BevelCut::Raised, BevelCut::Raised, 1, 0).rings.size(), 1u);
+}
+
+TEST(PanelAlignArea, InsetByBorderAndEachDrawnBevel)
+{
+    EXPECT_EQ(panelAlignArea(201, 1752, BevelCut::Lowered, BevelCut::Raised, 1, 0), (Bounds{2, 2, 197, 1748}));
+    EXPECT_EQ(panelAlignArea(1173, 1338, BevelCut::Raised, BevelCut::None, 1, 0), (Bounds{1, 1, 1171, 1336}));
+    EXPECT_EQ(panelAlignArea(100, 50, BevelCut::None, BevelCut::None, 1, 2), (Bounds{2, 2, 96, 46}));
+}
+
+}  // namespace
+}  // namespace tcm::toolkit

@@ -1,0 +1,154 @@
+#include "toolkit/exceptions.h"
+#include "toolkit/form.h"
+#include "toolkit/form_loader.h"
+#include "toolkit/image.h"
+#include "toolkit/panel.h"
+#include "toolkit/speed_button.h"
+
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace tcm::test {
+
+class TLoaderForm : public toolkit::TForm {
+    Q_OBJECT
+    Q_PROPERTY(tcm::toolkit::TPanel* Panel1 MEMBER Panel1)
+    Q_PROPERTY(tcm::toolkit::TSpeedButton* SpeedButton1 MEMBER SpeedButton1)
+    Q_PROPERTY(tcm::toolkit::TImage* Image1 MEMBER Image1)
+
+public:
+    toolkit::TPanel* Panel1 = nullptr;
+    toolkit::TSpeedButton* SpeedButton1 = nullptr;
+    toolkit::TImage* Image1 = nullptr;
+    int clicks = 0;
+    QObject* lastSender = nullptr;
+
+public slots:
+    void ButtonClick(QObject* Sender)
+    {
+        ++clicks;
+        lastSender = Sender;
+    }
+};
+
+namespace {
+
+using stream::ObjectRecord;
+using stream::Property;
+using stream::Value;
+
+// A small description: a panel holding a button, and a picture.
+ObjectRecord description()
+{
+    ObjectRecord button{"TSpeedButton", "SpeedButton1",
+                        {{"Left", Value::integerValue(3)}, {"OnClick", Value::ident("ButtonClick")}}, {}};
+    ObjectRecord panel{"TPanel", "Panel1",
+                       {{"Left", Value::integerValue(5)},
+                        {"Width", Value::integerValue(10)},
+                        {"Width", Value::integerValue(300)},
+                        {"Height", Value::integerValue(200)},
+                        {"BevelOuter", Value::ident("bvLowered")}},
+                       {button}};
+    ObjectRecord image{"TImage", "Image1", {{"Visible", Value::boolean(false)}}, {}};
+    return ObjectRecord{"TLoaderForm", "LoaderForm",
+                        {{"Caption", Value::string("Loaded")}, {"Color", Value::ident("clBtnFace")}},
+                        {panel, image}};
+}
+
+TEST(FormLoader, BuildsControlsBindsFieldsAndHandlers)
+{
+    TLoaderForm form;
+    toolkit::FormLoader(form).load(description());
+    ASSERT_NE(form.Panel1, nullptr);
+    ASSERT_NE(form.SpeedButton1, nullptr);
+    ASSERT_NE(form.Image1, nullptr);
+    EXPECT_EQ(form.windowTitle(), "Loaded");
+    EXPECT_EQ(form.Panel1->parentWidget(), &form);
+    EXPECT_EQ(form.SpeedButton1->parentWidget(), form.Panel1);
+    EXPECT_EQ(form.Panel1->width(), 300);  // stored twice: the later value wins
+    EXPECT_EQ(form.Panel1->bevelOuter(), toolkit::BevelCut::Lowered);
+    EXPECT_FALSE(form.Image1->Visible());
+
+    form.resize(400, 300);
+    form.show();
+    QTest::mouseClick(form.SpeedButton1, Qt::LeftButton, {}, form.SpeedButton1->rect().center());
+    EXPECT_EQ(form.clicks, 1);
+    EXPECT_EQ(form.lastSender, form.SpeedButton1);
+}
+
+TEST(FormLoader, RejectsWhatTheWindowCannotTakeWithAClearMessage)
+{
+    const struct {
+        const char* name;
+        std::function<void(ObjectRecord&)> damage;
+        const char* message;
+    } cases[] = {
+        {"unknown class", [](ObjectRecord& r) { r.children[1].className = "TGauge"; }, "Class TGauge not found"},
+        {"unknown property", [](ObjectRecord& r) { r.children[0].properties[0].name = "Lefty"; },
+         "Error reading Panel1.Lefty: Property Lefty does not exist"},
+        {"unknown handler",
+         [](ObjectRecord& r) { r.children[0].children[0].properties[1].value = Value::ident("NoSuchClick"); },
+         "Error reading SpeedButton1.OnClick: Method NoSuchClick not found"},
+        {"no field", [](ObjectRecord& r) { r.children[1].name = "Image9"; },
+         "Error reading Image9: TLoaderForm has no field Image9"},
+        {"field of another class", [](ObjectRecord& r) { r.children[1].className = "TPanel"; },
+         "Error reading Image1: field Image1 of TLoaderForm is not a TPanel"},
+        {"wrong value kind", [](ObjectRecord& r) { r.children[0].properties[0].value = Value::string("5"); },
+         "Error reading Panel1.Left: Invalid property value"},
+        {"unknown enumeration value",
+         [](ObjectRecord& r) { r.children[0].properties[4].value = Value::ident("bvSideways"); },
+         "Error reading Panel1.BevelOuter: Invalid property value"},
+        {"child of a picture",
+         [](ObjectRecord& r) { r.children[1].children.push_back(r.children[0].children[0]); },
+         "Error reading Image1: TImage cannot hold other controls"},
+        {"description of another window", [](ObjectRecord& r) { r.className = "TForm9"; },
+         "Invalid stream format: the description is of class TForm9, not TLoaderForm"},
+    };
+    for (const auto& c : cases) {
+        ObjectRecord r = description();
+        c.damage(r);
+        TLoaderForm form;
+        try {
+            toolkit::FormLoader(form).load(r);
+            ADD_FAILURE() << c.name << ": loaded";
+        } catch (const toolkit::Exception& e) {
+            EXPECT_EQ(e.message(), c.message) << c.name;
+        }
+    }
+}
+
+class TNoSuchForm : public toolkit::TForm {
+    Q_OBJECT
+};
+
+class TBrokenForm : public toolkit::TForm {
+    Q_OBJECT
+};
+
+TEST(FormLoader, MissingOrDamagedDescriptionFailsTheWindow)
+{
+    TNoSuchForm missing;
+    try {
+        missing.loadDescription();
+        ADD_FAILURE() << "loaded";
+    } catch (const toolkit::EResNotFound& e) {
+        EXPECT_EQ(e.message(), "Resource TNoSuchForm not found");
+        EXPECT_STREQ(e.className(), "EResNotFound");
+    }
+    // The test executable embeds a truncated description under TBROKENFORM.
+    TBrokenForm broken;
+    try {
+        broken.loadDescription();
+        ADD_FAILURE() << "loaded";
+    } catch (const toolkit::EReadError& e) {
+        EXPECT_NE(e.message().find("offset"), std::string::npos) << e.message();
+    }
+}
+
+}  // namespace
+}  // namespace tcm::test
+
+#include "form_loader_test.moc"
