@@ -13,6 +13,11 @@
 #include <QApplication>
 #include <QWidget>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <string>
+
 namespace tcm::toolkit {
 
 TApplication* Application = nullptr;
@@ -41,8 +46,23 @@ public:
 int qtArgc = 1;
 char* qtArgv[2] = {nullptr, nullptr};
 
+// Qt looks into the session's runtime directory at start-up and creates one
+// under /tmp when the session names none. A login session's own directory,
+// where it exists, is used instead so that nothing is created.
+void useSessionRuntimeDirectory()
+{
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        return;
+    const std::string dir = "/run/user/" + std::to_string(::geteuid());
+    struct stat info{};
+    if (::stat(dir.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == ::geteuid() &&
+        (info.st_mode & 0777) == 0700)
+        qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(dir));
+}
+
 void prepareQtEnvironment()
 {
+    useSessionRuntimeDirectory();
     // One picture pixel is one screen pixel: the window scales its layout
     // itself from the font it measures.
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");

@@ -230,6 +230,22 @@ void TForm::changeEvent(QEvent* event)
         windowState_ = WindowState::Maximized;
     else
         windowState_ = WindowState::Normal;
+    // The first time the window is shown normal, its outer frame takes the
+    // stored bounds; the frame's thickness is known only once it is mapped,
+    // so this waits until the window manager has placed it.
+    if (windowState_ == WindowState::Normal && !restoredOnce_) {
+        restoredOnce_ = true;
+        QMetaObject::invokeMethod(this, &TForm::placeAtRestoredBounds, Qt::QueuedConnection);
+    }
+}
+
+void TForm::placeAtRestoredBounds()
+{
+    const QRect frame = frameGeometry();
+    const QRect client = geometry();
+    move(restoredBounds_.left, restoredBounds_.top);
+    resize(std::max(1, restoredBounds_.width - (frame.width() - client.width())),
+           std::max(1, restoredBounds_.height - (frame.height() - client.height())));
 }
 
 namespace {

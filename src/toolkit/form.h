@@ -71,6 +71,7 @@ private:
     void scaleForDisplay();
     void buildTabOrder();
     void focusFirstTabStop();
+    void placeAtRestoredBounds();
 
     bool loading_ = false;
     bool aligning_ = false;
@@ -81,6 +82,7 @@ private:
     int pixelsPerInch_ = 96;
     int textHeight_ = 13;
     bool oldCreateOrder_ = false;
+    bool restoredOnce_ = false;
 
     friend class FormLoader;
 };
