@@ -171,6 +171,8 @@ void restackChildren(QWidget& parent)
         for (TControl* c : controls)
             if (c->kind() == kind)
                 c->widget().raise();
+    for (TControl* c : controls)
+        restackChildren(c->widget());
 }
 
 void alignChildren(QWidget& parent, Bounds area)

@@ -78,8 +78,9 @@ TControl* asControl(QObject* object);
 // The controls directly on `parent`, in creation order.
 std::vector<TControl*> childControls(const QWidget& parent);
 
-// Stacks the children of `parent`: graphic controls in creation order, then
-// windowed controls in creation order, each above the previous.
+// Stacks the children of `parent`, and theirs in turn: graphic controls in
+// creation order, then windowed controls in creation order, each above the
+// previous.
 void restackChildren(QWidget& parent);
 
 // Places the aligned children of `parent` inside `area`.

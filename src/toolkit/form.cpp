@@ -65,8 +65,6 @@ void TForm::finishLoading()
     applyFont();
     scaleForDisplay();
     restackChildren(*this);
-    for (TControl* c : childControls(*this))
-        restackChildren(c->widget());
     buildTabOrder();
     loading_ = false;
     for (TControl* c : childControls(*this))

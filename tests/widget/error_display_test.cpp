@@ -64,6 +64,7 @@ std::optional<SeenBox> deliverThrowing(std::function<void()> raise)
 
 TEST(ErrorDisplay, ToolkitExceptionShownWithTitleAndFinalPeriodRule)
 {
+    const std::string title = Application->Title();
     Application->setTitle("Viewer");
     const struct {
         const char* message;
@@ -82,6 +83,7 @@ TEST(ErrorDisplay, ToolkitExceptionShownWithTitleAndFinalPeriodRule)
         EXPECT_EQ(box->buttons, QMessageBox::Ok);
         EXPECT_TRUE(box->modal);
     }
+    Application->setTitle(title);
 }
 
 TEST(ErrorDisplay, AbortIsSilentAndTheLoopGoesOn)

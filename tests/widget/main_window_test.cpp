@@ -1,5 +1,7 @@
 #include "main_form_fixture.h"
 
+#include "toolkit/application.h"
+
 #include <QFontMetrics>
 
 namespace tcm::test {
@@ -99,6 +101,36 @@ TEST_F(MainFormTest, TabAlternatesBetweenTheTextBoxesInViewThree)
     EXPECT_EQ(QApplication::focusWidget(), form->Memo1);
     QTest::keyClick(form->Memo1, Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_EQ(QApplication::focusWidget(), form->Memo2);
+}
+
+}  // namespace
+}  // namespace tcm::test
+
+namespace tcm::test {
+namespace {
+
+TEST(Application, QtSeesOnlyTheProgramNameAndTheTitleComesFromIt)
+{
+    // The test runner itself was given arguments; Qt must not see them.
+    EXPECT_EQ(QCoreApplication::arguments().size(), 1);
+    EXPECT_EQ(toolkit::Application->Title(), "widget_tests");
+    EXPECT_TRUE(qEnvironmentVariable("QT_ENABLE_HIGHDPI_SCALING") == "0");
+}
+
+TEST_F(MainFormTest, MinimisedStartShowsNothingAndRestoresToTheStoredBounds)
+{
+    ui::TForm1 other;
+    other.loadDescription();
+    other.setWindowState(toolkit::startupWindowState(other.windowState(), toolkit::SW_SHOWMINNOACTIVE));
+    other.showInState();
+    EXPECT_TRUE(other.isMinimized());
+    EXPECT_FALSE(other.isMaximized());
+
+    other.showNormal();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(other.windowState(), toolkit::WindowState::Normal);
+    // This platform draws no frame, so the client area takes the whole stored size.
+    EXPECT_EQ(other.frameGeometry(), QRect(239, 108, 1032, 651));
 }
 
 }  // namespace
