@@ -29,31 +29,12 @@ TControl& control(QObject& o)
     return *asControl(&o);
 }
 
-void setLeft(QObject& o, const stream::Value& v, LoadContext&)
+// One stored edge or extent of the control's bounds.
+template <int Bounds::*field>
+void setBoundsField(QObject& o, const stream::Value& v, LoadContext&)
 {
     Bounds b = control(o).bounds();
-    b.left = asInteger(v);
-    control(o).setBounds(b);
-}
-
-void setTop(QObject& o, const stream::Value& v, LoadContext&)
-{
-    Bounds b = control(o).bounds();
-    b.top = asInteger(v);
-    control(o).setBounds(b);
-}
-
-void setWidth(QObject& o, const stream::Value& v, LoadContext&)
-{
-    Bounds b = control(o).bounds();
-    b.width = asInteger(v);
-    control(o).setBounds(b);
-}
-
-void setHeight(QObject& o, const stream::Value& v, LoadContext&)
-{
-    Bounds b = control(o).bounds();
-    b.height = asInteger(v);
+    b.*field = asInteger(v);
     control(o).setBounds(b);
 }
 
@@ -73,10 +54,10 @@ void setTabOrderProperty(QObject& o, const stream::Value& v, LoadContext&)
 }
 
 constexpr std::array<PropertyInfo, 7> controlProperties{{
-    {"Left", setLeft},
-    {"Top", setTop},
-    {"Width", setWidth},
-    {"Height", setHeight},
+    {"Left", setBoundsField<&Bounds::left>},
+    {"Top", setBoundsField<&Bounds::top>},
+    {"Width", setBoundsField<&Bounds::width>},
+    {"Height", setBoundsField<&Bounds::height>},
     {"Visible", setVisible},
     {"Align", setAlignProperty},
     {"TabOrder", setTabOrderProperty},

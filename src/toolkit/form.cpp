@@ -253,7 +253,9 @@ TForm& form(QObject& o)
     return static_cast<TForm&>(o);
 }
 
-void setBound(QObject& o, const stream::Value& v, int Bounds::*field)
+// The window's stored bounds are its outer frame when it is not maximised.
+template <int Bounds::*field>
+void setRestoredBound(QObject& o, const stream::Value& v, LoadContext&)
 {
     Bounds b = form(o).restoredBounds();
     b.*field = asInteger(v);
@@ -296,10 +298,10 @@ void setFontStyle(QObject& o, const stream::Value& v, LoadContext&)
 }
 
 constexpr std::array<PropertyInfo, 15> formProperties{{
-    {"Left", [](QObject& o, const stream::Value& v, LoadContext&) { setBound(o, v, &Bounds::left); }},
-    {"Top", [](QObject& o, const stream::Value& v, LoadContext&) { setBound(o, v, &Bounds::top); }},
-    {"Width", [](QObject& o, const stream::Value& v, LoadContext&) { setBound(o, v, &Bounds::width); }},
-    {"Height", [](QObject& o, const stream::Value& v, LoadContext&) { setBound(o, v, &Bounds::height); }},
+    {"Left", setRestoredBound<&Bounds::left>},
+    {"Top", setRestoredBound<&Bounds::top>},
+    {"Width", setRestoredBound<&Bounds::width>},
+    {"Height", setRestoredBound<&Bounds::height>},
     {"Caption", [](QObject& o, const stream::Value& v, LoadContext&) { form(o).setWindowTitle(asText(v)); }},
     {"Color", [](QObject& o, const stream::Value& v, LoadContext&) { form(o).setColor(colourValue(v)); }},
     {"Font.Charset",
