@@ -2,6 +2,9 @@
 
 #include "graphic_error.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace tcm::graphics {
 
 Raster::Raster(int width, int height, PixelFormat format) : width_(width), height_(height), format_(format)
@@ -40,6 +43,17 @@ void Raster::setRgb(int x, int y, std::uint32_t rgb)
         p[0] = r;
         p[1] = g;
         p[2] = b;
+    }
+}
+
+void Raster::fillBlack(int firstRow)
+{
+    for (int y = std::max(firstRow, 0); y < height_; ++y) {
+        std::uint8_t* p = row(y);
+        std::memset(p, 0, stride_);
+        if (format_ == PixelFormat::Xrgb32)
+            for (int x = 0; x < width_; ++x)
+                p[4 * static_cast<std::size_t>(x) + 3] = 0xFF;
     }
 }
 

@@ -39,6 +39,9 @@ public:
     std::uint32_t rgbAt(int x, int y) const;
     // Stores 0xRRGGBB at (x, y) in the raster's layout.
     void setRgb(int x, int y, std::uint32_t rgb);
+    // Makes rows firstRow to the last opaque black (a zeroed Xrgb32 pixel
+    // lacks its opaque padding byte).
+    void fillBlack(int firstRow);
 
 private:
     struct FreeDeleter {
