@@ -11,6 +11,7 @@ packages=(
   clang libclang-rt-14-dev
   fonts-dejavu-core fonts-wqy-microhei
   xvfb openbox xdotool x11-utils xclip imagemagick
+  wmctrl libxcb1-dev libjpeg-turbo-progs
 )
 
 missing=()

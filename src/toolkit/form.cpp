@@ -4,6 +4,7 @@
 #include "display_scaling.h"
 #include "exceptions.h"
 #include "form_loader.h"
+#include "frame_extents.h"
 #include "property_values.h"
 #include "resources.h"
 #include "stream/stream_error.h"
@@ -191,6 +192,10 @@ void TForm::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     realign();
+    if (placementTries_ > 0) {
+        --placementTries_;
+        QMetaObject::invokeMethod(this, &TForm::placeAtRestoredBounds, Qt::QueuedConnection);
+    }
 }
 
 void TForm::focusInEvent(QFocusEvent* event)
@@ -229,21 +234,44 @@ void TForm::changeEvent(QEvent* event)
     else
         windowState_ = WindowState::Normal;
     // The first time the window is shown normal, its outer frame takes the
-    // stored bounds; the frame's thickness is known only once it is mapped,
-    // so this waits until the window manager has placed it.
+    // stored bounds. The frame's thickness is known only once the window
+    // manager has framed the window in that state, so the placement is
+    // repeated on the moves and resizes that follow until the frame fits.
     if (windowState_ == WindowState::Normal && !restoredOnce_) {
         restoredOnce_ = true;
+        placementTries_ = 4;
         QMetaObject::invokeMethod(this, &TForm::placeAtRestoredBounds, Qt::QueuedConnection);
     }
 }
 
 void TForm::placeAtRestoredBounds()
 {
-    const QRect frame = frameGeometry();
+    if (windowState_ != WindowState::Normal) {
+        placementTries_ = 0;
+        return;
+    }
     const QRect client = geometry();
-    move(restoredBounds_.left, restoredBounds_.top);
-    resize(std::max(1, restoredBounds_.width - (frame.width() - client.width())),
-           std::max(1, restoredBounds_.height - (frame.height() - client.height())));
+    const QMargins frame = windowFrameExtents(*this).value_or(QMargins(
+        client.left() - frameGeometry().left(), client.top() - frameGeometry().top(),
+        frameGeometry().right() - client.right(), frameGeometry().bottom() - client.bottom()));
+    const Bounds& b = restoredBounds_;
+    const QRect wanted(b.left + frame.left(), b.top + frame.top(),
+                       std::max(1, b.width - frame.left() - frame.right()),
+                       std::max(1, b.height - frame.top() - frame.bottom()));
+    if (client == wanted) {
+        placementTries_ = 0;
+        return;
+    }
+    setGeometry(wanted);
+}
+
+void TForm::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    if (placementTries_ > 0) {
+        --placementTries_;
+        QMetaObject::invokeMethod(this, &TForm::placeAtRestoredBounds, Qt::QueuedConnection);
+    }
 }
 
 namespace {

@@ -60,6 +60,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -83,6 +84,7 @@ private:
     int textHeight_ = 13;
     bool oldCreateOrder_ = false;
     bool restoredOnce_ = false;
+    int placementTries_ = 0;  // re-placements left while the frame settles
 
     friend class FormLoader;
 };
