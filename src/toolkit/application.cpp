@@ -1,9 +1,11 @@
 #include "application.h"
 
+#include "bitmap_picture.h"
 #include "class_registry.h"
 #include "default_title.h"
 #include "error_report.h"
 #include "image.h"
+#include "jpeg_picture.h"
 #include "memo.h"
 #include "message_text.h"
 #include "panel.h"
@@ -90,6 +92,8 @@ TApplication::TApplication(const char* programPath)
     QApplication::setQuitOnLastWindowClosed(false);
     title_ = defaultTitle(QCoreApplication::applicationFilePath().toStdString());
     registerControlClasses();
+    registerJpegFormat();
+    registerBitmapFormat();
     Application = this;
     signals_ = std::make_unique<TerminationSignals>([this] { Terminate(); });
 }
