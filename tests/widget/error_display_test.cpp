@@ -1,10 +1,7 @@
+#include "error_box_watcher.h"
+
 #include "toolkit/application.h"
 #include "toolkit/error_report.h"
-
-#include <QApplication>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -31,35 +28,20 @@ protected:
     }
 };
 
-struct SeenBox {
-    QString caption;
-    QString text;
-    QMessageBox::Icon icon;
-    QMessageBox::StandardButtons buttons;
-    bool modal;
-};
+using SeenBox = ErrorBoxWatcher::Box;
 
 // Delivers one event whose handler throws, and reads the error box that the
 // application shows (and dismisses it).
 std::optional<SeenBox> deliverThrowing(std::function<void()> raise)
 {
-    std::optional<SeenBox> seen;
-    QTimer watcher;
-    watcher.setInterval(10);
-    QObject::connect(&watcher, &QTimer::timeout, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        seen = SeenBox{box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
-                       box->windowModality() == Qt::ApplicationModal};
-        box->button(QMessageBox::Ok)->click();
-    });
-    watcher.start();
+    ErrorBoxWatcher watcher;
     Thrower thrower;
     thrower.raise = std::move(raise);
     QEvent event(QEvent::User);
     QCoreApplication::sendEvent(&thrower, &event);  // through notify(), like every event
-    return seen;
+    if (watcher.boxes.empty())
+        return std::nullopt;
+    return watcher.boxes.front();
 }
 
 TEST(ErrorDisplay, ToolkitExceptionShownWithTitleAndFinalPeriodRule)

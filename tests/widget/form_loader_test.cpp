@@ -5,7 +5,14 @@
 #include "toolkit/panel.h"
 #include "toolkit/speed_button.h"
 
+#include "graphics/graphic_error.h"
+#include "graphics/picture_value.h"
+
 #include <QTest>
+
+#include <cstdio>
+#include <jpeglib.h>
+#include <jerror.h>
 
 #include <gtest/gtest.h>
 
@@ -79,6 +86,31 @@ TEST(FormLoader, BuildsControlsBindsFieldsAndHandlers)
     EXPECT_EQ(form.lastSender, form.SpeedButton1);
 }
 
+// Stored picture values: [name length][class name][4-byte file length][file].
+const std::vector<std::uint8_t> notABitmap{7, 'T', 'B', 'i', 't', 'm', 'a', 'p', 4, 0, 0, 0, 'B', 'X', 0, 0};
+const std::vector<std::uint8_t> notAJpeg{10, 'T', 'J', 'P', 'E', 'G', 'I', 'm', 'a', 'g', 'e', 2, 0, 0, 0, 0x12, 0x34};
+const std::string notAJpegMessage =
+    "Error reading Image1.Picture.Data: JPEG error #" + std::to_string(JERR_NO_SOI);
+const std::vector<std::uint8_t> cutShort{7, 'T', 'B', 'i', 't', 'm', 'a', 'p', 9, 0, 0, 0, 'B', 'M'};
+const std::string cutShortMessage = [] {
+    try {
+        graphics::readPictureValue(cutShort);
+    } catch (const graphics::GraphicError& e) {
+        return "Error reading Image1.Picture.Data: " + std::string(e.what());
+    }
+    return std::string("accepted");
+}();
+
+TEST(FormLoader, PictureOfAnUnknownClassLeavesTheControlEmptyWithoutAMessage)
+{
+    const std::vector<std::uint8_t> metafile{9, 'T', 'M', 'e', 't', 'a', 'f', 'i', 'l', 'e', 1, 0, 0, 0, 0};
+    ObjectRecord r = description();
+    r.children[1].properties.push_back({"Picture.Data", Value::binary(metafile)});
+    TLoaderForm form;
+    toolkit::FormLoader(form).load(r);
+    EXPECT_EQ(form.Image1->picture(), nullptr);
+}
+
 TEST(FormLoader, RejectsWhatTheWindowCannotTakeWithAClearMessage)
 {
     const struct {
@@ -106,6 +138,15 @@ TEST(FormLoader, RejectsWhatTheWindowCannotTakeWithAClearMessage)
          "Error reading Image1: TImage cannot hold other controls"},
         {"description of another window", [](ObjectRecord& r) { r.className = "TForm9"; },
          "Invalid stream format: the description is of class TForm9, not TLoaderForm"},
+        {"picture that is not a bitmap",
+         [](ObjectRecord& r) { r.children[1].properties.push_back({"Picture.Data", Value::binary(notABitmap)}); },
+         "Error reading Image1.Picture.Data: Bitmap image is not valid"},
+        {"picture that is not a JPEG",
+         [](ObjectRecord& r) { r.children[1].properties.push_back({"Picture.Data", Value::binary(notAJpeg)}); },
+         notAJpegMessage.c_str()},
+        {"picture value cut short",
+         [](ObjectRecord& r) { r.children[1].properties.push_back({"Picture.Data", Value::binary(cutShort)}); },
+         cutShortMessage.c_str()},
     };
     for (const auto& c : cases) {
         ObjectRecord r = description();

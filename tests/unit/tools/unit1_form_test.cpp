@@ -35,6 +35,7 @@ std::string render(const Value& v)
     case ValueTag::False: return "false";
     case ValueTag::String: return "str:" + text;
     case ValueTag::Ident: return "id:" + text;
+    case ValueTag::Binary: return "bin:" + std::to_string(v.data.size());
     case ValueTag::Set: {
         std::string out = "set:";
         for (std::string_view n : v.names)
@@ -63,9 +64,11 @@ const std::vector<Flat> kExpected = {
       "Font.Name=str:MS Sans Serif", "Font.Style=set:", "OldCreateOrder=false", "WindowState=id:wsMaximized",
       "PixelsPerInch=i8:96", "TextHeight=i8:13"}},
     {"TImage", "Image1", 1,
-     {"Left=i16:201", "Top=i8:0", "Width=i16:1181", "Height=i16:1752", "AutoSize=true", "Stretch=true"}},
+     {"Left=i16:201", "Top=i8:0", "Width=i16:1181", "Height=i16:1752", "AutoSize=true",
+      "Picture.Data=bin:319601", "Stretch=true"}},
     {"TImage", "Image2", 1,
-     {"Left=i16:-188", "Top=i16:-1206", "Width=i16:1700", "Height=i16:2494", "AutoSize=true", "Stretch=true",
+     {"Left=i16:-188", "Top=i16:-1206", "Width=i16:1700", "Height=i16:2494", "AutoSize=true",
+      "Picture.Data=bin:1707917", "Stretch=true",
       "Visible=false"}},
     {"TPanel", "Panel1", 1,
      {"Left=i8:0", "Top=i8:0", "Width=i16:201", "Height=i16:1752", "Align=id:alLeft", "BevelInner=id:bvRaised",
@@ -79,7 +82,8 @@ const std::vector<Flat> kExpected = {
     {"TMemo", "Memo1", 2, {"Left=i8:8", "Top=i8:8", "Width=i16:185", "Height=i8:65", "TabOrder=i8:0"}},
     {"TPanel", "Panel2", 1,
      {"Left=i16:192", "Top=i8:4", "Width=i16:1173", "Height=i16:1338", "TabOrder=i8:1", "Visible=false"}},
-    {"TImage", "Image3", 2, {"Left=i8:60", "Top=i8:2", "Width=i16:577", "Height=i16:479"}},
+    {"TImage", "Image3", 2,
+     {"Left=i8:60", "Top=i8:2", "Width=i16:577", "Height=i16:479", "Picture.Data=bin:778530"}},
     {"TMemo", "Memo2", 2,
      {"Left=i8:1", "Top=i16:484", "Width=i16:1171", "Height=i16:853", "Align=id:alBottom", "TabOrder=i8:0"}},
 };
