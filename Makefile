@@ -5,7 +5,7 @@ FUZZ_BUILD ?= build-fuzz
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo $(if $(CI),-DTCM_WERROR=ON)
 
-.PHONY: deps configure build run test fuzz-smoke clean
+.PHONY: deps configure build run test bench fuzz-smoke clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -22,6 +22,11 @@ run: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	@$(MAKE) --no-print-directory fuzz-smoke
+
+# Speed and memory figures as ratios against references measured in the same run.
+bench: build
+	./$(BUILD)/tests/bench/decode_bench content
+	./$(BUILD)/tests/bench/view_memory_bench
 
 # The readers of stored bytes under libFuzzer, briefly (a separate clang build).
 fuzz-smoke: deps
