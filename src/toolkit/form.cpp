@@ -192,10 +192,7 @@ void TForm::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     realign();
-    if (placementTries_ > 0) {
-        --placementTries_;
-        QMetaObject::invokeMethod(this, &TForm::placeAtRestoredBounds, Qt::QueuedConnection);
-    }
+    retryRestoredPlacement();
 }
 
 void TForm::focusInEvent(QFocusEvent* event)
@@ -239,15 +236,25 @@ void TForm::changeEvent(QEvent* event)
     // repeated on the moves and resizes that follow until the frame fits.
     if (windowState_ == WindowState::Normal && !restoredOnce_) {
         restoredOnce_ = true;
-        placementTries_ = 4;
+        placementTries_ = 6;
+        frameWatcher_ = std::make_unique<FrameExtentsWatcher>(*this, [this] { retryRestoredPlacement(); });
         QMetaObject::invokeMethod(this, &TForm::placeAtRestoredBounds, Qt::QueuedConnection);
     }
+}
+
+void TForm::retryRestoredPlacement()
+{
+    if (placementTries_ <= 0)
+        return;
+    --placementTries_;
+    QMetaObject::invokeMethod(this, &TForm::placeAtRestoredBounds, Qt::QueuedConnection);
 }
 
 void TForm::placeAtRestoredBounds()
 {
     if (windowState_ != WindowState::Normal) {
         placementTries_ = 0;
+        frameWatcher_.reset();
         return;
     }
     const QRect client = geometry();
@@ -258,20 +265,16 @@ void TForm::placeAtRestoredBounds()
     const QRect wanted(b.left + frame.left(), b.top + frame.top(),
                        std::max(1, b.width - frame.left() - frame.right()),
                        std::max(1, b.height - frame.top() - frame.bottom()));
-    if (client == wanted) {
-        placementTries_ = 0;
-        return;
-    }
-    setGeometry(wanted);
+    if (client != wanted)
+        setGeometry(wanted);
+    if (placementTries_ <= 0)
+        frameWatcher_.reset();
 }
 
 void TForm::moveEvent(QMoveEvent* event)
 {
     QWidget::moveEvent(event);
-    if (placementTries_ > 0) {
-        --placementTries_;
-        QMetaObject::invokeMethod(this, &TForm::placeAtRestoredBounds, Qt::QueuedConnection);
-    }
+    retryRestoredPlacement();
 }
 
 namespace {

@@ -8,6 +8,7 @@
 
 #include <QWidget>
 
+#include <memory>
 #include <string_view>
 
 namespace tcm::toolkit {
@@ -15,6 +16,8 @@ namespace tcm::toolkit {
 // A top-level window built from a stored description. Its direct children
 // lie on a content plane; aligned children are placed in the layout
 // rectangle, which is at least the client area and at least the content.
+class FrameExtentsWatcher;
+
 class TForm : public QWidget, public TContainer {
     Q_OBJECT
 
@@ -73,6 +76,7 @@ private:
     void buildTabOrder();
     void focusFirstTabStop();
     void placeAtRestoredBounds();
+    void retryRestoredPlacement();
 
     bool loading_ = false;
     bool aligning_ = false;
@@ -85,6 +89,7 @@ private:
     bool oldCreateOrder_ = false;
     bool restoredOnce_ = false;
     int placementTries_ = 0;  // re-placements left while the frame settles
+    std::unique_ptr<FrameExtentsWatcher> frameWatcher_;
 
     friend class FormLoader;
 };
