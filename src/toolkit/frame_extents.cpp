@@ -27,7 +27,9 @@ xcb_atom_t internAtom(xcb_connection_t* connection, const char* name)
     const xcb_intern_atom_cookie_t cookie =
         xcb_intern_atom(connection, 1, static_cast<std::uint16_t>(std::strlen(name)), name);
     Reply reply(xcb_intern_atom_reply(connection, cookie, nullptr), &std::free);
-    return reply ? static_cast<xcb_intern_atom_reply_t*>(reply.get())->atom : XCB_ATOM_NONE;
+    if (!reply)
+        return XCB_ATOM_NONE;
+    return static_cast<xcb_intern_atom_reply_t*>(reply.get())->atom;
 }
 
 }  // namespace
