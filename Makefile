@@ -27,6 +27,7 @@ test: build
 bench: build
 	./$(BUILD)/tests/bench/decode_bench content
 	./$(BUILD)/tests/bench/view_memory_bench
+	./$(BUILD)/tests/bench/scroll_bench
 
 # The readers of stored bytes under libFuzzer, briefly (a separate clang build).
 fuzz-smoke: deps

@@ -7,11 +7,17 @@
 #include "frame_extents.h"
 #include "property_values.h"
 #include "resources.h"
+#include "scroll_math.h"
 #include "stream/stream_error.h"
 #include "stream/stream_reader.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFocusEvent>
+#include <QFrame>
+#include <QScrollBar>
+#include <QStyle>
+#include <QWheelEvent>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QScreen>
@@ -21,11 +27,34 @@
 
 namespace tcm::toolkit {
 
-TForm::TForm()
+// The visible area of a window: the window's controls are its children, and
+// scrolling moves them and their pixels together.
+class FormClient : public QWidget, public TContainer {
+public:
+    explicit FormClient(TForm& form) : QWidget(&form), form_(form) { setAutoFillBackground(true); }
+    void realign() override { form_.realign(); }
+
+private:
+    TForm& form_;
+};
+
+TForm::TForm() : client_(new FormClient(*this))
 {
     setAttribute(Qt::WA_DeleteOnClose, false);
     setAutoFillBackground(true);
     setColor(clBtnFace);
+    for (TControlScrollBar* s : {&horz_, &vert_}) {
+        s->bar_ = new QScrollBar(s->kind() == Axis::Horizontal ? Qt::Horizontal : Qt::Vertical, this);
+        s->bar_->setFocusPolicy(Qt::NoFocus);
+        s->bar_->setTracking(s->tracking_);
+        s->bar_->setSingleStep(s->increment_);
+        s->bar_->hide();
+        const Axis axis = s->kind();
+        connect(s->bar_, &QScrollBar::valueChanged, this, [this, axis](int value) { setScrollPosition(axis, value); });
+    }
+    connect(qApp, &QApplication::focusChanged, this, &TForm::focusMoved);
+    // Wheel turns anywhere in the window go to the focused text box.
+    qApp->installEventFilter(this);
 }
 
 TForm::~TForm() = default;
@@ -53,7 +82,7 @@ void TForm::loadDescription()
     }
     loading_ = true;
     try {
-        FormLoader(*this).load(root);
+        FormLoader(*this, *client_).load(root);
     } catch (...) {
         loading_ = false;
         throw;
@@ -65,10 +94,10 @@ void TForm::finishLoading()
 {
     applyFont();
     scaleForDisplay();
-    restackChildren(*this);
+    restackChildren(*client_);
     buildTabOrder();
     loading_ = false;
-    for (TControl* c : childControls(*this))
+    for (TControl* c : childControls(*client_))
         if (auto* container = dynamic_cast<TContainer*>(&c->widget()))
             container->realign();
     realign();
@@ -112,7 +141,7 @@ void TForm::scaleForDisplay()
     if (measured == textHeight_ || textHeight_ <= 0)
         return;
     // Parents before children, so each child is scaled inside its scaled parent.
-    std::vector<TControl*> pending = childControls(*this);
+    std::vector<TControl*> pending = childControls(*client_);
     for (std::size_t i = 0; i < pending.size(); ++i) {
         pending[i]->scaleLayout(measured, textHeight_);
         for (TControl* child : childControls(pending[i]->widget()))
@@ -136,23 +165,118 @@ void TForm::buildTabOrder()
             self(self, c->widget());
         }
     };
-    visit(visit, *this);
+    visit(visit, *client_);
     for (std::size_t i = 1; i < sequence.size(); ++i)
         QWidget::setTabOrder(sequence[i - 1], sequence[i]);
 }
 
+QWidget* TForm::clientArea() const
+{
+    return client_;
+}
+
+// Ranges, bars, positions and the layout, recomputed together whenever a
+// control of the window shows, hides, moves or changes size, and whenever
+// the window does. A bar that comes or goes changes the visible area, so
+// the decision is repeated until it holds.
 void TForm::realign()
 {
     if (loading_ || aligning_)
         return;
     aligning_ = true;
-    std::vector<RangeChild> children;
-    for (TControl* c : childControls(*this))
-        children.push_back({c->align(), c->anchors(), c->Visible(), c->bounds()});
-    const int horizontalRange = scrollRange(Axis::Horizontal, children, 0, 0);
-    const int verticalRange = scrollRange(Axis::Vertical, children, 0, 0);
-    alignChildren(*this, {0, 0, std::max(horizontalRange, width()), std::max(height(), verticalRange)});
+    const int thickness = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    for (int pass = 0; pass < 3; ++pass) {
+        std::vector<RangeChild> children;
+        for (TControl* c : childControls(*client_))
+            children.push_back({c->align(), c->anchors(), c->Visible(), c->bounds()});
+        const int h = scrollRange(Axis::Horizontal, children, horz_.position_, horz_.margin_);
+        const int v = scrollRange(Axis::Vertical, children, vert_.position_, vert_.margin_);
+        const ScrollBars bars = decideScrollBars(h, v, width(), height(), thickness);
+        const bool settled = h == horz_.range_ && v == vert_.range_ && bars.horizontal == horz_.shown_ &&
+                             bars.vertical == vert_.shown_ && pass > 0;
+        horz_.range_ = h;
+        vert_.range_ = v;
+        placeScrollBars(bars.horizontal, bars.vertical, std::max(0, width() - (bars.vertical ? thickness : 0)),
+                        std::max(0, height() - (bars.horizontal ? thickness : 0)), thickness);
+        setScrollPosition(Axis::Horizontal, horz_.position_);
+        setScrollPosition(Axis::Vertical, vert_.position_);
+        layOutContent();
+        if (settled)
+            break;
+    }
     aligning_ = false;
+}
+
+void TForm::placeScrollBars(bool horizontal, bool vertical, int visibleWidth, int visibleHeight, int thickness)
+{
+    client_->setGeometry(0, 0, visibleWidth, visibleHeight);
+    horz_.shown_ = horizontal;
+    vert_.shown_ = vertical;
+    const QRect places[] = {{0, visibleHeight, visibleWidth, thickness}, {visibleWidth, 0, thickness, visibleHeight}};
+    for (TControlScrollBar* s : {&horz_, &vert_}) {
+        const bool across = s->kind() == Axis::Horizontal;
+        const int visible = across ? visibleWidth : visibleHeight;
+        const QSignalBlocker quiet(s->bar_);
+        s->bar_->setRange(0, maxScrollPosition(s->range_, visible));
+        s->bar_->setPageStep(std::max(1, visible));  // a page is the whole visible extent
+        s->bar_->setGeometry(places[across ? 0 : 1]);
+        s->bar_->setVisible(s->shown_);
+    }
+}
+
+void TForm::layOutContent()
+{
+    alignChildren(*client_, scrollLayoutRect(horz_.position_, vert_.position_, horz_.range_, vert_.range_,
+                                             client_->width(), client_->height()));
+}
+
+void TForm::setScrollPosition(Axis axis, int position)
+{
+    TControlScrollBar& s = axis == Axis::Horizontal ? horz_ : vert_;
+    const int visible = axis == Axis::Horizontal ? client_->width() : client_->height();
+    const int value = clampScrollPosition(position, s.range_, visible);
+    const int delta = s.position_ - value;
+    if (delta != 0) {
+        s.position_ = value;
+        // Every control moves, shown or hidden, and the pixels move with them.
+        client_->scroll(axis == Axis::Horizontal ? delta : 0, axis == Axis::Vertical ? delta : 0);
+        if (!aligning_)
+            layOutContent();
+    }
+    const QSignalBlocker quiet(s.bar_);
+    s.bar_->setValue(value);
+}
+
+void TForm::focusMoved(QWidget* from, QWidget* to)
+{
+    if (!to || to == from || to == this || to->window() != this || loading_ || !asControl(to))
+        return;
+    // The control's inner area, inside its border, in content coordinates.
+    const auto* frame = qobject_cast<QFrame*>(to);
+    const QRect inner = frame ? frame->contentsRect() : to->rect();
+    const QPoint topLeft = to->mapTo(client_, inner.topLeft()) + QPoint(horz_.position_, vert_.position_);
+    setScrollPosition(Axis::Horizontal, scrollToShow(horz_.position_, client_->width(), topLeft.x(),
+                                                     topLeft.x() + inner.width()));
+    setScrollPosition(Axis::Vertical, scrollToShow(vert_.position_, client_->height(), topLeft.y(),
+                                                   topLeft.y() + inner.height()));
+}
+
+bool TForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::Wheel)
+        return false;
+    auto* target = qobject_cast<QWidget*>(watched);
+    if (!target || target->window() != this)
+        return false;
+    // The wheel never scrolls the window: it belongs to the focused text box,
+    // wherever the pointer is, and does nothing when no box has the focus.
+    QWidget* focused = activeControl();
+    if (!focused || !asControl(focused) || asControl(focused)->kind() != TControl::Kind::Windowed)
+        return true;
+    if (focused == target || focused->isAncestorOf(target))
+        return false;
+    QCoreApplication::sendEvent(focused, event);
+    return true;
 }
 
 void TForm::focusLeaving(QWidget& leaving)

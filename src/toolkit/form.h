@@ -2,6 +2,7 @@
 
 #include "colours.h"
 #include "control.h"
+#include "control_scroll_bar.h"
 #include "font_mapping.h"
 #include "geometry.h"
 #include "show_mode.h"
@@ -13,11 +14,14 @@
 
 namespace tcm::toolkit {
 
-// A top-level window built from a stored description. Its direct children
-// lie on a content plane; aligned children are placed in the layout
-// rectangle, which is at least the client area and at least the content.
 class FrameExtentsWatcher;
+class FormClient;
 
+// A top-level window built from a stored description. Its controls lie on a
+// content plane that the window scrolls over: the client area (inside the
+// scroll bars, when they show) shows the plane from the two positions on.
+// Aligned controls are placed in the layout rectangle, which is at least the
+// content and at least the visible area.
 class TForm : public QWidget, public TContainer {
     Q_OBJECT
 
@@ -52,6 +56,15 @@ public:
 
     void realign() override;
 
+    // The widget the window's own controls are children of: the visible
+    // area, which the content plane scrolls under.
+    QWidget* clientArea() const;
+    TControlScrollBar& HorzScrollBar() { return horz_; }
+    TControlScrollBar& VertScrollBar() { return vert_; }
+    // Scrolls one direction to `position`, clamped to 0 ... its maximum. The
+    // pixels already drawn move; only the strip that comes into view repaints.
+    void setScrollPosition(Axis axis, int position);
+
     // Called before `leaving` is hidden: a focus inside it goes to the window
     // itself, so no control shows a caret.
     void focusLeaving(QWidget& leaving);
@@ -68,6 +81,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void finishLoading();
@@ -75,9 +89,15 @@ private:
     void scaleForDisplay();
     void buildTabOrder();
     void focusFirstTabStop();
+    void placeScrollBars(bool horizontal, bool vertical, int visibleWidth, int visibleHeight, int thickness);
+    void layOutContent();
+    void focusMoved(QWidget* from, QWidget* to);
     void placeAtRestoredBounds();
     void retryRestoredPlacement();
 
+    FormClient* client_ = nullptr;
+    TControlScrollBar horz_{Axis::Horizontal};
+    TControlScrollBar vert_{Axis::Vertical};
     bool loading_ = false;
     bool aligning_ = false;
     Bounds restoredBounds_{0, 0, 320, 240};

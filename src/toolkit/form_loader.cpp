@@ -21,7 +21,7 @@ std::string shortClassName(const QMetaObject* meta)
 
 }  // namespace
 
-FormLoader::FormLoader(TForm& form) : form_(form), context_(form) {}
+FormLoader::FormLoader(TForm& form, QWidget& clientArea) : form_(form), clientArea_(clientArea), context_(form) {}
 
 void FormLoader::load(const stream::ObjectRecord& root)
 {
@@ -30,7 +30,7 @@ void FormLoader::load(const stream::ObjectRecord& root)
                          std::string(root.className) + ", not " + std::string(form_.className()));
     form_.setObjectName(QString::fromLatin1(root.name.data(), static_cast<qsizetype>(root.name.size())));
     applyProperties(form_, TForm::classInfo(), root);
-    createChildren(form_, root);
+    createChildren(clientArea_, root);
 }
 
 void FormLoader::applyProperties(QObject& target, const ClassInfo& cls, const stream::ObjectRecord& record)

@@ -18,7 +18,8 @@ class TForm;
 // applied twice, so the later value wins.
 class FormLoader {
 public:
-    explicit FormLoader(TForm& form);
+    // Controls of the window itself become children of `clientArea`.
+    FormLoader(TForm& form, QWidget& clientArea);
     void load(const stream::ObjectRecord& root);
 
 private:
@@ -27,6 +28,7 @@ private:
     void bindField(QObject& control);
 
     TForm& form_;
+    QWidget& clientArea_;
     LoadContext context_;
 };
 

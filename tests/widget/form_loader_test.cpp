@@ -68,12 +68,12 @@ ObjectRecord description()
 TEST(FormLoader, BuildsControlsBindsFieldsAndHandlers)
 {
     TLoaderForm form;
-    toolkit::FormLoader(form).load(description());
+    toolkit::FormLoader(form, *form.clientArea()).load(description());
     ASSERT_NE(form.Panel1, nullptr);
     ASSERT_NE(form.SpeedButton1, nullptr);
     ASSERT_NE(form.Image1, nullptr);
     EXPECT_EQ(form.windowTitle(), "Loaded");
-    EXPECT_EQ(form.Panel1->parentWidget(), &form);
+    EXPECT_EQ(form.Panel1->parentWidget(), form.clientArea());
     EXPECT_EQ(form.SpeedButton1->parentWidget(), form.Panel1);
     EXPECT_EQ(form.Panel1->width(), 300);  // stored twice: the later value wins
     EXPECT_EQ(form.Panel1->bevelOuter(), toolkit::BevelCut::Lowered);
@@ -107,7 +107,7 @@ TEST(FormLoader, PictureOfAnUnknownClassLeavesTheControlEmptyWithoutAMessage)
     ObjectRecord r = description();
     r.children[1].properties.push_back({"Picture.Data", Value::binary(metafile)});
     TLoaderForm form;
-    toolkit::FormLoader(form).load(r);
+    toolkit::FormLoader(form, *form.clientArea()).load(r);
     EXPECT_EQ(form.Image1->picture(), nullptr);
 }
 
@@ -153,7 +153,7 @@ TEST(FormLoader, RejectsWhatTheWindowCannotTakeWithAClearMessage)
         c.damage(r);
         TLoaderForm form;
         try {
-            toolkit::FormLoader(form).load(r);
+            toolkit::FormLoader(form, *form.clientArea()).load(r);
             ADD_FAILURE() << c.name << ": loaded";
         } catch (const toolkit::Exception& e) {
             EXPECT_EQ(e.message(), c.message) << c.name;
