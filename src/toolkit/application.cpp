@@ -9,6 +9,7 @@
 #include "memo.h"
 #include "message_text.h"
 #include "panel.h"
+#include "program_icon.h"
 #include "speed_button.h"
 #include "termination_signals.h"
 
@@ -94,6 +95,8 @@ TApplication::TApplication(const char* programPath)
     registerControlClasses();
     registerJpegFormat();
     registerBitmapFormat();
+    icon_ = loadProgramIcon();
+    QApplication::setWindowIcon(icon_);
     Application = this;
     signals_ = std::make_unique<TerminationSignals>([this] { Terminate(); });
 }

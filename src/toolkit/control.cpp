@@ -156,6 +156,14 @@ void restackChildren(QWidget& parent)
         restackChildren(c->widget());
 }
 
+void notifyLoaded(QWidget& window)
+{
+    // All descendants, also those on widgets of the window that are not controls.
+    for (QWidget* w : window.findChildren<QWidget*>())
+        if (TControl* c = asControl(w))
+            c->loaded();
+}
+
 void alignChildren(QWidget& parent, Bounds area)
 {
     const std::vector<TControl*> controls = childControls(parent);

@@ -52,6 +52,9 @@ public:
     virtual void setBounds(Bounds b);
     // Scales the stored layout by measured/stored text height.
     virtual void scaleLayout(int measured, int stored);
+    // Called once the window holding the control has finished loading, when
+    // every stored value has been applied.
+    virtual void loaded() {}
 
     // The window this control is on, or null.
     TForm* form() const;
@@ -82,6 +85,10 @@ std::vector<TControl*> childControls(const QWidget& parent);
 // creation order, then windowed controls in creation order, each above the
 // previous.
 void restackChildren(QWidget& parent);
+
+// Tells every control inside `window`, at any depth, that loading has
+// finished.
+void notifyLoaded(QWidget& window);
 
 // Places the aligned children of `parent` inside `area`.
 void alignChildren(QWidget& parent, Bounds area);

@@ -101,6 +101,7 @@ void TForm::finishLoading()
         if (auto* container = dynamic_cast<TContainer*>(&c->widget()))
             container->realign();
     realign();
+    notifyLoaded(*this);
 }
 
 void TForm::setRestoredBounds(Bounds b)

@@ -1,7 +1,14 @@
 #include "speed_button.h"
 
 #include "exceptions.h"
+#include "masked_image.h"
 #include "property_values.h"
+#include "raster_drawing.h"
+
+#include "graphics/bitmap_reader.h"
+#include "graphics/glyph_mask.h"
+#include "graphics/glyph_value.h"
+#include "graphics/graphic_error.h"
 
 #include <QMetaMethod>
 #include <QMouseEvent>
@@ -15,6 +22,21 @@ namespace tcm::toolkit {
 TSpeedButton::TSpeedButton(QWidget* parent) : QWidget(parent), TControl(*this, Kind::Graphic)
 {
     setFocusPolicy(Qt::NoFocus);
+}
+
+void TSpeedButton::setGlyph(graphics::Raster glyph)
+{
+    glyph_ = std::move(glyph);
+    maskedGlyph_ = QImage();
+    update();
+}
+
+// The glyph never changes after loading, so its mask is worked out once here
+// rather than on every paint.
+void TSpeedButton::loaded()
+{
+    maskedGlyph_ = maskedImage(glyph_, graphics::glyphMask(glyph_));
+    update();
 }
 
 void TSpeedButton::setState(State state)
@@ -66,8 +88,18 @@ void TSpeedButton::mouseReleaseEvent(QMouseEvent* event)
 void TSpeedButton::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
+    // The classic push-button frame, two rings from the outside in:
+    //   up:      highlight / dark shadow, then face / shadow (top-left / bottom-right)
+    //   pressed: dark shadow / highlight, then shadow / face
+    // around an inner area filled with the face colour.
     const QBrush face = palette().brush(QPalette::Button);
     qDrawWinButton(&p, rect(), palette(), state_ == State::Down, &face);
+    // The glyph through its mask; the painter clips it to the button. No
+    // caption is drawn.
+    if (maskedGlyph_.isNull())
+        return;
+    const Bounds at = glyphPlacement(width(), height(), maskedGlyph_.width(), maskedGlyph_.height(), state_);
+    p.drawImage(QPoint(at.left, at.top), maskedGlyph_);
 }
 
 namespace {
@@ -95,7 +127,25 @@ void setOnClick(QObject& o, const stream::Value& v, LoadContext& context)
     QObject::connect(&o, QMetaMethod::fromSignal(&TSpeedButton::Click), &context.root(), handler);
 }
 
-constexpr std::array<PropertyInfo, 1> speedButtonProperties{{
+// A stored glyph: [4-byte length][bitmap file]. An empty file leaves the
+// button without a glyph.
+void setGlyphData(QObject& o, const stream::Value& v, LoadContext&)
+{
+    if (v.tag != stream::ValueTag::Binary)
+        throwInvalidValue();
+    graphics::Raster glyph;
+    try {
+        const stream::Bytes file = graphics::readGlyphValue(v.data);
+        if (!file.empty())
+            glyph = graphics::readBitmap(file, displayPixelFormat);
+    } catch (const graphics::GraphicError& e) {
+        throw EInvalidGraphic(e.what());
+    }
+    static_cast<TSpeedButton&>(o).setGlyph(std::move(glyph));
+}
+
+constexpr std::array<PropertyInfo, 2> speedButtonProperties{{
+    {"Glyph.Data", setGlyphData},
     {"OnClick", setOnClick},
 }};
 

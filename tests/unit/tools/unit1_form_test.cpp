@@ -36,6 +36,7 @@ std::string render(const Value& v)
     case ValueTag::String: return "str:" + text;
     case ValueTag::Ident: return "id:" + text;
     case ValueTag::Binary: return "bin:" + std::to_string(v.data.size());
+    case ValueTag::List: return "list:" + std::to_string(v.items.size());
     case ValueTag::Set: {
         std::string out = "set:";
         for (std::string_view n : v.names)
@@ -74,18 +75,23 @@ const std::vector<Flat> kExpected = {
      {"Left=i8:0", "Top=i8:0", "Width=i16:201", "Height=i16:1752", "Align=id:alLeft", "BevelInner=id:bvRaised",
       "BevelOuter=id:bvLowered", "TabOrder=i8:0"}},
     {"TSpeedButton", "SpeedButton1", 2,
-     {"Left=i8:32", "Top=i8:76", "Width=i16:143", "Height=i16:135", "OnClick=id:SpeedButton1Click"}},
+     {"Left=i8:32", "Top=i8:76", "Width=i16:143", "Height=i16:135", "Glyph.Data=bin:34554",
+      "OnClick=id:SpeedButton1Click"}},
     {"TSpeedButton", "SpeedButton2", 2,
-     {"Left=i8:36", "Top=i16:228", "Width=i16:143", "Height=i16:135", "OnClick=id:SpeedButton2Click"}},
+     {"Left=i8:36", "Top=i16:228", "Width=i16:143", "Height=i16:135", "Glyph.Data=bin:28762",
+      "OnClick=id:SpeedButton2Click"}},
     {"TSpeedButton", "SpeedButton3", 2,
-     {"Left=i8:38", "Top=i16:380", "Width=i16:143", "Height=i16:135", "OnClick=id:SpeedButton3Click"}},
-    {"TMemo", "Memo1", 2, {"Left=i8:8", "Top=i8:8", "Width=i16:185", "Height=i8:65", "TabOrder=i8:0"}},
+     {"Left=i8:38", "Top=i16:380", "Width=i16:143", "Height=i16:135", "Glyph.Data=bin:53210",
+      "OnClick=id:SpeedButton3Click"}},
+    {"TMemo", "Memo1", 2,
+     {"Left=i8:8", "Top=i8:8", "Width=i16:185", "Height=i8:65", "TabOrder=i8:0"}},
     {"TPanel", "Panel2", 1,
      {"Left=i16:192", "Top=i8:4", "Width=i16:1173", "Height=i16:1338", "TabOrder=i8:1", "Visible=false"}},
     {"TImage", "Image3", 2,
      {"Left=i8:60", "Top=i8:2", "Width=i16:577", "Height=i16:479", "Picture.Data=bin:778530"}},
     {"TMemo", "Memo2", 2,
-     {"Left=i8:1", "Top=i16:484", "Width=i16:1171", "Height=i16:853", "Align=id:alBottom", "TabOrder=i8:0"}},
+     {"Left=i8:1", "Top=i16:484", "Width=i16:1171", "Height=i16:853", "Align=id:alBottom",
+      "TabOrder=i8:0"}},
 };
 
 TEST(Unit1Form, CompiledStreamHoldsTheMainWindow)
