@@ -84,14 +84,14 @@ const std::vector<Flat> kExpected = {
      {"Left=i8:38", "Top=i16:380", "Width=i16:143", "Height=i16:135", "Glyph.Data=bin:53210",
       "OnClick=id:SpeedButton3Click"}},
     {"TMemo", "Memo1", 2,
-     {"Left=i8:8", "Top=i8:8", "Width=i16:185", "Height=i8:65", "TabOrder=i8:0"}},
+     {"Left=i8:8", "Top=i8:8", "Width=i16:185", "Height=i8:65", "Lines.Strings=list:4", "TabOrder=i8:0"}},
     {"TPanel", "Panel2", 1,
      {"Left=i16:192", "Top=i8:4", "Width=i16:1173", "Height=i16:1338", "TabOrder=i8:1", "Visible=false"}},
     {"TImage", "Image3", 2,
      {"Left=i8:60", "Top=i8:2", "Width=i16:577", "Height=i16:479", "Picture.Data=bin:778530"}},
     {"TMemo", "Memo2", 2,
      {"Left=i8:1", "Top=i16:484", "Width=i16:1171", "Height=i16:853", "Align=id:alBottom",
-      "TabOrder=i8:0"}},
+      "Lines.Strings=list:91", "TabOrder=i8:0"}},
 };
 
 TEST(Unit1Form, CompiledStreamHoldsTheMainWindow)
