@@ -49,6 +49,22 @@ PanelFrame panelFrame(int width, int height, BevelCut outer, BevelCut inner, int
     return frame;
 }
 
+std::vector<BevelRing> pushButtonRings(int width, int height, bool sunken)
+{
+    using R = ColourRole;
+    std::vector<BevelRing> rings;
+    const Bounds outer{0, 0, width, height};
+    if (width <= 0 || height <= 0)
+        return rings;
+    rings.push_back(sunken ? BevelRing{outer, R::DarkShadow, R::BtnHighlight}
+                           : BevelRing{outer, R::BtnHighlight, R::DarkShadow});
+    if (width > 2 && height > 2) {
+        const Bounds inner = inset(outer, 1);
+        rings.push_back(sunken ? BevelRing{inner, R::BtnShadow, R::BtnFace} : BevelRing{inner, R::BtnFace, R::BtnShadow});
+    }
+    return rings;
+}
+
 Bounds panelAlignArea(int width, int height, BevelCut outer, BevelCut inner, int bevelWidth,
                       int borderWidth)
 {

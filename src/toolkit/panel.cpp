@@ -1,5 +1,7 @@
 #include "panel.h"
 
+#include "bevel_painter.h"
+
 #include "form.h"
 #include "property_values.h"
 
@@ -75,31 +77,10 @@ void TPanel::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     const QPalette& pal = palette();
-    auto colourOf = [&pal](ColourRole role) {
-        switch (role) {
-        case ColourRole::BtnShadow:
-            return clBtnShadow.resolve(pal);
-        case ColourRole::BtnHighlight:
-            return clBtnHighlight.resolve(pal);
-        case ColourRole::BtnFace:
-            break;
-        }
-        return clBtnFace.resolve(pal);
-    };
     const PanelFrame frame =
         panelFrame(width(), height(), bevelOuter_, bevelInner_, bevelWidth_, borderWidth_);
     p.fillRect(rect(), color_.resolve(pal));
-    for (const BevelRing& ring : frame.rings) {
-        const Bounds& r = ring.outline;
-        const QColor topLeft = colourOf(ring.topLeft);
-        const QColor bottomRight = colourOf(ring.bottomRight);
-        // Top and left edges, stopping short of the top-right and bottom-left corners.
-        p.fillRect(r.left, r.top, r.width - 1, 1, topLeft);
-        p.fillRect(r.left, r.top, 1, r.height - 1, topLeft);
-        // Right and bottom edges, corners included.
-        p.fillRect(r.right() - 1, r.top, 1, r.height, bottomRight);
-        p.fillRect(r.left, r.bottom() - 1, r.width, 1, bottomRight);
-    }
+    paintRings(p, frame.rings, pal);
     // No caption: a panel built from a description shows no text of its own.
 }
 

@@ -1,5 +1,7 @@
 #include "speed_button.h"
 
+#include "bevel_painter.h"
+#include "colours.h"
 #include "exceptions.h"
 #include "masked_image.h"
 #include "property_values.h"
@@ -13,7 +15,6 @@
 #include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
-#include <qdrawutil.h>
 
 #include <array>
 
@@ -92,8 +93,8 @@ void TSpeedButton::paintEvent(QPaintEvent*)
     //   up:      highlight / dark shadow, then face / shadow (top-left / bottom-right)
     //   pressed: dark shadow / highlight, then shadow / face
     // around an inner area filled with the face colour.
-    const QBrush face = palette().brush(QPalette::Button);
-    qDrawWinButton(&p, rect(), palette(), state_ == State::Down, &face);
+    p.fillRect(rect(), clBtnFace.resolve(palette()));
+    paintRings(p, pushButtonRings(width(), height(), state_ == State::Down), palette());
     // The glyph through its mask; the painter clips it to the button. No
     // caption is drawn.
     if (maskedGlyph_.isNull())

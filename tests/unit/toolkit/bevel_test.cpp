@@ -49,3 +49,28 @@ TEST(PanelAlignArea, InsetByBorderAndEachDrawnBevel)
 
 }  // namespace
 }  // namespace tcm::toolkit
+
+namespace tcm::toolkit {
+namespace {
+
+TEST(PushButtonRings, RaisedWhenUpSunkenWhenPressed)
+{
+    const auto up = pushButtonRings(143, 135, false);
+    ASSERT_EQ(up.size(), 2u);
+    EXPECT_EQ(up[0].outline, (Bounds{0, 0, 143, 135}));
+    EXPECT_EQ(up[0].topLeft, ColourRole::BtnHighlight);
+    EXPECT_EQ(up[0].bottomRight, ColourRole::DarkShadow);
+    EXPECT_EQ(up[1].outline, (Bounds{1, 1, 141, 133}));
+    EXPECT_EQ(up[1].topLeft, ColourRole::BtnFace);
+    EXPECT_EQ(up[1].bottomRight, ColourRole::BtnShadow);
+    const auto down = pushButtonRings(143, 135, true);
+    EXPECT_EQ(down[0].topLeft, ColourRole::DarkShadow);
+    EXPECT_EQ(down[0].bottomRight, ColourRole::BtnHighlight);
+    EXPECT_EQ(down[1].topLeft, ColourRole::BtnShadow);
+    EXPECT_EQ(down[1].bottomRight, ColourRole::BtnFace);
+    EXPECT_TRUE(pushButtonRings(0, 5, false).empty());
+    EXPECT_EQ(pushButtonRings(2, 2, false).size(), 1u);
+}
+
+}  // namespace
+}  // namespace tcm::toolkit
