@@ -2,6 +2,9 @@
 
 #include "exceptions.h"
 
+#include "text/held_text.h"
+#include "text/locale_codeset.h"
+
 namespace tcm::toolkit {
 
 using stream::ValueTag;
@@ -37,8 +40,8 @@ QString asText(const stream::Value& v)
     switch (v.tag) {
     case ValueTag::String:
     case ValueTag::LString: {
-        const std::string_view s = v.text();
-        return QString::fromLocal8Bit(s.data(), static_cast<qsizetype>(s.size()));
+        // Stored 8-bit text is in the locale's character set, whatever Qt assumes.
+        return QString::fromStdString(text::heldToUtf8(v.text(), text::localeCodeset()));
     }
     case ValueTag::Utf8String: {
         const std::string_view s = v.text();
