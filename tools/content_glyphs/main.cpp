@@ -9,10 +9,10 @@
 #include "bmp24_writer.h"
 #include "glyph_finish.h"
 #include "icon_writer.h"
+#include "svg_render.h"
+#include "write_file.h"
 
 #include <QGuiApplication>
-#include <QPainter>
-#include <QSvgRenderer>
 
 #include <fstream>
 #include <iostream>
@@ -51,37 +51,11 @@ std::string readText(const std::string& path)
     return text.str();
 }
 
-void writeFile(const std::string& path, const std::vector<std::uint8_t>& bytes)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (!out.flush())
-        throw std::runtime_error("cannot write " + path);
-    std::cout << path << ": " << bytes.size() << " bytes\n";
-}
-
-QImage renderSvg(const std::string& path, int width, int height)
-{
-    QSvgRenderer renderer(QString::fromStdString(path));
-    if (!renderer.isValid())
-        throw std::runtime_error("cannot read " + path);
-    const QSize declared = renderer.defaultSize();
-    if (declared != QSize(width, height))
-        throw std::runtime_error(path + " declares " + std::to_string(declared.width()) + " x " +
-                                 std::to_string(declared.height()) + ", expected " + std::to_string(width) +
-                                 " x " + std::to_string(height));
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    renderer.render(&painter, QRectF(0, 0, width, height));
-    return image;
-}
-
 void makeGlyph(const std::string& dir, const Glyph& glyph)
 {
-    QImage image = renderSvg(dir + "/" + glyph.name + ".svg", glyph.width, glyph.height);
+    const std::string svg = dir + "/" + glyph.name + ".svg";
+    checkSvgSize(svg, glyph.width, glyph.height);
+    QImage image = renderSvg(svg, glyph.width, glyph.height);
     glyph.finish(image);
     const int count = countColour(image, glyph.transparent);
     if (count != glyph.transparentPixels || (image.pixel(0, glyph.height - 1) & 0xFFFFFF) != glyph.transparent)

@@ -6,16 +6,17 @@
 // The output is byte-for-byte reproducible: no clock is read, the Exif date
 // is fixed and the JPEG encoder uses the integer DCT.
 
-#include "bmp_writer.h"
+#include "bmp24_writer.h"
 #include "exif_block.h"
 #include "icc_block.h"
 #include "jpeg_writer.h"
+#include "rgb_image.h"
 #include "svg_render.h"
+#include "write_file.h"
 
 #include <QGuiApplication>
 
 #include <algorithm>
-#include <fstream>
 #include <iostream>
 #include <stdexcept>
 #include <string>
@@ -52,21 +53,8 @@ constexpr std::size_t kProfileKeptBytes = 32000;
 std::string sourceFor(const std::string& dir, const char* name, int width, int height)
 {
     const std::string path = dir + "/" + name + ".svg";
-    const SvgSize size = svgDeclaredSize(path);
-    if (size.width != width || size.height != height)
-        throw std::runtime_error(path + " declares " + std::to_string(size.width) + " x " +
-                                 std::to_string(size.height) + ", expected " + std::to_string(width) +
-                                 " x " + std::to_string(height));
+    checkSvgSize(path, width, height);
     return path;
-}
-
-void writeFile(const std::string& path, const Bytes& bytes)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (!out.flush())
-        throw std::runtime_error("cannot write " + path);
-    std::cout << path << ": " << bytes.size() << " bytes\n";
 }
 
 Bytes thumbnailOf(const std::string& svg, const Chart& chart)
@@ -79,7 +67,7 @@ Bytes thumbnailOf(const std::string& svg, const Chart& chart)
     JpegOptions options;
     options.tableScalePercent = 50;
     options.jfifHeader = false; // an Exif thumbnail is a bare JPEG stream
-    return encodeJpeg(renderSvg(svg, w, h), options);
+    return encodeJpeg(toRgbImage(renderSvg(svg, w, h)), options);
 }
 
 void makeChart(const std::string& sourceDir, const std::string& outDir, const Chart& chart)
@@ -100,13 +88,13 @@ void makeChart(const std::string& sourceDir, const std::string& outDir, const Ch
     if (chart.printerProfile)
         options.markers.push_back({0xE2, buildIccChunk(kProfileDeclaredSize, kProfileKeptBytes)});
 
-    writeFile(outDir + "/" + chart.name + ".jpg", encodeJpeg(renderSvg(svg, chart.width, chart.height), options));
+    writeFile(outDir + "/" + chart.name + ".jpg", encodeJpeg(toRgbImage(renderSvg(svg, chart.width, chart.height)), options));
 }
 
 void makeFace(const std::string& sourceDir, const std::string& outDir)
 {
     const std::string svg = sourceFor(sourceDir, kFaceName, kFaceWidth, kFaceHeight);
-    writeFile(outDir + "/" + kFaceName + ".bmp", encodeBmp(renderSvg(svg, kFaceWidth, kFaceHeight)));
+    writeFile(outDir + "/" + kFaceName + ".bmp", encodeBmp24(renderSvg(svg, kFaceWidth, kFaceHeight), {}));
 }
 
 }  // namespace

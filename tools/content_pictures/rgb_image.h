@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QImage>
+
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -15,5 +17,8 @@ struct RgbImage {
 
     const std::uint8_t* row(int y) const { return pixels.data() + static_cast<std::size_t>(y) * width * 3; }
 };
+
+// The rendered picture's pixels in that layout.
+RgbImage toRgbImage(const QImage& image);
 
 }  // namespace tcm::tools
